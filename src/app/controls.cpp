@@ -56,63 +56,68 @@ Controls::Controls(QWidget& window, UiEventQueue& events, const IndicatorImages&
 void Controls::createControls(QWidget& window, UiEventQueue& events) {
   window.setFont(controlFont());
   const auto raise = [&events](int id) { return [&events, id] { events.push(UiEvent::control(id)); }; };
+  // Creation follows ControlId: it sets the stacking (frames beneath what they enclose, lists
+  // above the labels that reach under them) and the focus order.
+  const auto add = [&](int id, QWidget* control) {
+    widgets_[static_cast<std::size_t>(id)] = control;
+    control->setGeometry(placeOf(id, window.width()));
+    control->show();
+  };
+  const auto addList = [&](int id, QComboBox* list) {
+    list->setMaxVisibleItems(kListPopupItems);
+    list->setFocusPolicy(Qt::StrongFocus);
+    add(id, list);
+  };
+  const auto addButton = [&](int id, const char* caption) {
+    auto* button = new QPushButton(QString::fromLatin1(caption), &window);
+    button->setAutoDefault(false);  // Enter presses nothing
+    QObject::connect(button, &QPushButton::clicked, &window, raise(id));
+    add(id, button);
+  };
+
+  add(TempoFrame, new GroupFrame(QStringLiteral("BPM Control"), &window));
 
   auto* display = new QLineEdit(&window);
   display->setReadOnly(true);
   QPalette facePalette = display->palette();
   facePalette.setColor(QPalette::Base, facePalette.color(QPalette::Window));
   display->setPalette(facePalette);
+  add(TempoDisplay, display);
 
   auto* slider = new QSlider(Qt::Horizontal, &window);
   slider->setRange(kMinTempo, kMaxTempo);
   slider->setFocusPolicy(Qt::StrongFocus);
   QObject::connect(slider, &QSlider::valueChanged, &window, raise(TempoSlider));
+  add(TempoSlider, slider);
+
+  add(OptionsFrame, new GroupFrame(QStringLiteral("Options"), &window));
 
   auto* accent = new QCheckBox(QStringLiteral("Accent first beat of bar (downbeat)"), &window);
   QObject::connect(accent, &QCheckBox::clicked, &window, raise(AccentCheck));
+  add(AccentCheck, accent);
 
+  add(BeatsLabel, new QLabel(QStringLiteral("Number of beats in bar"), &window));
   auto* beatsList = new QComboBox(&window);
   for (const char* item : {"7", "6", "5", "4", "3"}) beatsList->insertItem(0, QString::fromLatin1(item));
+  addList(BeatsList, beatsList);
+
+  add(SoundLabel, new QLabel(QStringLiteral("Metronome click sound"), &window));
   auto* soundList = new QComboBox(&window);
   soundList->insertItem(0, QStringLiteral("Real Metronome"));
   soundList->insertItem(1, QStringLiteral("Stick Click"));
   soundList->insertItem(2, QStringLiteral("Dink Sound"));
-  for (QComboBox* list : {beatsList, soundList}) {
-    list->setMaxVisibleItems(kListPopupItems);
-    list->setFocusPolicy(Qt::StrongFocus);
-  }
+  addList(SoundList, soundList);
 
-  const auto button = [&](const char* caption, int id) {
-    auto* pushButton = new QPushButton(QString::fromLatin1(caption), &window);
-    pushButton->setAutoDefault(false);  // Enter presses nothing
-    QObject::connect(pushButton, &QPushButton::clicked, &window, raise(id));
-    return pushButton;
-  };
+  addButton(StartStopButton, "Start");
+  addButton(MinusTenButton, "-10");
+  addButton(MinusFiveButton, "-5");
+  addButton(PlusFiveButton, "+5");
+  addButton(PlusTenButton, "+10");
 
-  widgets_ = {
-      new GroupFrame(QStringLiteral("BPM Control"), &window),
-      display,
-      slider,
-      new GroupFrame(QStringLiteral("Options"), &window),
-      accent,
-      new QLabel(QStringLiteral("Number of beats in bar"), &window),
-      beatsList,
-      new QLabel(QStringLiteral("Metronome click sound"), &window),
-      soundList,
-      button("Start", StartStopButton),
-      button("-10", MinusTenButton),
-      button("-5", MinusFiveButton),
-      button("+5", PlusFiveButton),
-      button("+10", PlusTenButton),
-      new IndicatorView(&window),
-      new Hyperlink(QStringLiteral("Visit Website"), raise(WebsiteLink), &window),
-  };
-  for (int id = 0; id < kControlCount; ++id) {
-    QWidget* control = widgets_[static_cast<std::size_t>(id)];
-    control->setGeometry(placeOf(id, window.width()));
-    control->show();
-  }
+  add(BeatIndicator, new IndicatorView(&window));
   setControlPicture(BeatIndicator, images_.slotPicture(kSpeakerOffSlot));
+
+  add(WebsiteLink, new Hyperlink(QStringLiteral("Visit Website"), raise(WebsiteLink), &window));
 }
 
 void Controls::setInitialStates() {

@@ -5,18 +5,12 @@
 #include <optional>
 #include <vector>
 
+#include "fake_ticks.h"
+
 namespace tickwell {
 namespace {
 
-class FakeTicks final : public TickCounter {
- public:
-  TickCount now() const override { return now_; }
-  void set(TickCount now) { now_ = now; }
-  void advance(std::int32_t ms) { now_ += static_cast<TickCount>(ms); }
-
- private:
-  TickCount now_ = 5000;
-};
+using testing::FakeTicks;
 
 class FakeSettings final : public BeatSettingsSource {
  public:
