@@ -13,7 +13,7 @@ using namespace tickwell;
 
 void BM_IdleLoopPass(benchmark::State& state) {
   const SteadyTickCounter ticks;
-  Program program(ticks, [](const QUrl&) {});
+  Program program(ticks, [](const QUrl&) {}, [](Mixer&) { return std::unique_ptr<AudioStream>(); });
   for (auto _ : state) program.runPass();
   program.shutdown();
 }
@@ -21,7 +21,7 @@ BENCHMARK(BM_IdleLoopPass)->Repetitions(9)->ReportAggregatesOnly(true);
 
 void BM_RunningLoopPass(benchmark::State& state) {
   const SteadyTickCounter ticks;
-  Program program(ticks, [](const QUrl&) {});
+  Program program(ticks, [](const QUrl&) {}, [](Mixer&) { return std::unique_ptr<AudioStream>(); });
   program.clock().start(ticks.now());
   for (auto _ : state) program.runPass();  // shows the indicator picture on every pass
   program.shutdown();

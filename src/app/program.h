@@ -6,6 +6,7 @@
 #include "app/controls.h"
 #include "app/event_loop.h"
 #include "app/main_window.h"
+#include "assets/click_bank.h"
 #include "assets/indicator_images.h"
 #include "core/beat_clock.h"
 
@@ -15,7 +16,7 @@ namespace tickwell {
 // order; run() loops until the window's close request; shutdown() releases in reverse.
 class Program final : private BeatOutput {
  public:
-  Program(const TickCounter& ticks, ControlActions::UrlOpener openUrl);
+  Program(const TickCounter& ticks, ControlActions::UrlOpener openUrl, OutputOpener openOutput);
   Program(const Program&) = delete;
   Program& operator=(const Program&) = delete;
 
@@ -27,12 +28,14 @@ class Program final : private BeatOutput {
   Controls& controls() { return *controls_; }
   BeatClock& clock() { return clock_; }
   const IndicatorImages& images() const { return images_; }
+  ClickBank& clicks() { return clicks_; }
   bool quitRequested() const { return loop_->quitRequested(); }
 
  private:
   void playClick(SoundSlot slot) override;
   void showIndicatorImage(ImageSlot slot) override { controls_->showIndicatorImage(slot); }
 
+  ClickBank clicks_;
   UiEventQueue events_;
   MainWindow window_{events_};
   IndicatorImages images_;
@@ -42,7 +45,7 @@ class Program final : private BeatOutput {
   std::optional<EventLoop> loop_;
 };
 
-// The program as the desktop starts it: the system's tick counter and browser. Returns 0.
+// The program as the desktop starts it: the system's tick counter, browser and audio output. Returns 0.
 int runTickwell();
 
 }  // namespace tickwell

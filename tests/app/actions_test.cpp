@@ -115,6 +115,23 @@ TEST_F(ActionsTest, StartClicksAtOnceAndFlashesStopShowsTheSpeakerOff) {
   EXPECT_EQ(shownPicture(controls()), program.images().slotPicture(kSpeakerOffSlot));
 }
 
+TEST_F(ActionsTest, EachBeatPlaysTheChosenSoundsAccentOrNormalClick) {
+  controls().setControlState(SoundList, 1);  // "Stick Click"
+  click(StartStopButton);
+  for (int beat = 2; beat <= 5; ++beat) {
+    ticks.advance(500);
+    runPasses(1);
+  }
+  EXPECT_EQ(program.clicks().voiceCount(1), 2u) << "beats 1 and 5";
+  EXPECT_EQ(program.clicks().voiceCount(11), 3u) << "beats 2, 3 and 4";
+
+  controls().setControlState(SoundList, 2);  // "Dink Sound", while running
+  ticks.advance(500);
+  runPasses(1);
+  EXPECT_EQ(program.clicks().voiceCount(12), 1u) << "the very next click";
+  EXPECT_EQ(program.clicks().voiceCount(11), 3u);
+}
+
 TEST_F(ActionsTest, StartAndStopWithinOneBeatEndOnTheSpeakerOff) {
   click(StartStopButton);
   ticks.advance(100);

@@ -10,12 +10,13 @@
 
 #include "app/control_id.h"
 #include "app/program.h"
+#include "detached_output.h"
 #include "fake_ticks.h"
 
 namespace tickwell::testing {
 
-// The whole program, started as the desktop starts it but with a tick counter the test moves
-// and a browser that only records the addresses it is given.
+// The whole program, started as the desktop starts it but with a tick counter the test moves,
+// a browser that only records the addresses it is given, and an output with no device.
 class ProgramFixture : public ::testing::Test {
  protected:
   ProgramFixture() {
@@ -45,7 +46,7 @@ class ProgramFixture : public ::testing::Test {
 
   FakeTicks ticks;
   std::vector<QUrl> opened;
-  Program program{ticks, [this](const QUrl& address) { opened.push_back(address); }};
+  Program program{ticks, [this](const QUrl& address) { opened.push_back(address); }, openDetachedOutput};
 };
 
 }  // namespace tickwell::testing
