@@ -43,6 +43,10 @@ bool ChildProcess::running() {
   return !reaped_;
 }
 
+void ChildProcess::signal(int number) {
+  if (running()) kill(pid_, number);
+}
+
 std::optional<int> ChildProcess::waitForExit(std::chrono::milliseconds timeout) {
   const auto deadline = std::chrono::steady_clock::now() + timeout;
   while (running() && std::chrono::steady_clock::now() < deadline) {

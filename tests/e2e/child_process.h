@@ -25,6 +25,7 @@ class ChildProcess {
   // or ended by a signal.
   std::optional<int> waitForExit(std::chrono::milliseconds timeout);
   bool running();
+  void signal(int number);
 
  private:
   pid_t pid_ = -1;
