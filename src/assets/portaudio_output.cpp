@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <cstdlib>
 #include <condition_variable>
 #include <mutex>
 #include <thread>
@@ -67,6 +68,8 @@ void openOnThisThread(OpenAttempt& attempt) {
   snd_lib_error_set_handler(quietAlsa);
   jack_set_error_function(quietJack);
   jack_set_info_function(quietJack);
+  // Looking for a JACK server must not start one as a side effect.
+  setenv("JACK_NO_START_SERVER", "1", 0);
 #endif
   attempt.initialized = Pa_Initialize() == paNoError;
   if (!attempt.initialized) return;
