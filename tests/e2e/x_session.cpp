@@ -3,6 +3,7 @@
 #include <X11/Xatom.h>
 #include <X11/Xutil.h>
 #include <X11/extensions/XTest.h>
+#include <signal.h>
 #include <unistd.h>
 
 #include <stdexcept>
@@ -41,6 +42,9 @@ XSession::XSession() : number_(freeDisplayNumber()) {
 
 XSession::~XSession() {
   if (display_) XCloseDisplay(display_);
+  // Asked to end, Xvfb removes its lock file and socket; killed, it would leave them behind.
+  server_->signal(SIGTERM);
+  server_->waitForExit(std::chrono::seconds(5));
 }
 
 std::string XSession::titleOf(Window window) {
