@@ -64,6 +64,9 @@ int main(int argc, char** argv) {
     }
   }
   spinFor(1.0);  // the last click rings out
+  std::printf("late voices %llu of %zu  ", static_cast<unsigned long long>(clicks.mixer().lateVoices()),
+              requests.size());
+  std::fflush(stdout);
   clicks.releaseAllClicks();
 
   std::ofstream log(argv[4]);

@@ -42,7 +42,9 @@ void Mixer::takeNewVoices() {
       continue;
     }
     // A voice asked for too late to keep its place starts at once.
-    voice->startFrame = std::max(frameAt(voice->requestNs + latencyNs_), framesRendered_);
+    const std::int64_t due = frameAt(voice->requestNs + latencyNs_);
+    if (due < framesRendered_) lateVoices_.fetch_add(1, std::memory_order_relaxed);
+    voice->startFrame = std::max(due, framesRendered_);
     playing_[playingCount_++] = voice;
   }
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <atomic>
 #include <cstddef>
 #include <cstdint>
 
@@ -27,6 +28,9 @@ class Mixer {
   void render(float* out, std::size_t frames, std::int64_t nowNs);
 
   std::int64_t framesRendered() const { return framesRendered_; }
+  // Voices that reached the callback after their frame had passed, and so started late: the
+  // measure of whether the latency is long enough. Readable from any thread.
+  std::uint64_t lateVoices() const { return lateVoices_.load(std::memory_order_relaxed); }
 
  private:
   static constexpr int kOffsetBlocks = 4;  // with half-second blocks: the last two seconds
@@ -43,6 +47,7 @@ class Mixer {
   std::array<Voice*, kMaxPlaying> playing_{};
   std::size_t playingCount_ = 0;
   std::int64_t framesRendered_ = 0;
+  std::atomic<std::uint64_t> lateVoices_{0};
 
   // Steady time minus output time, least over recent blocks: callbacks are only ever late,
   // so the least is the truest.

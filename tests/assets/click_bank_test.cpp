@@ -64,6 +64,7 @@ TEST_F(ClickBankTest, AVoiceStartsOnTheFrameOfItsRequestPlusTheLatency) {
   renderUntil(20000);
   EXPECT_EQ(firstSoundingFrame(), 480 + kLatencyFrames);
   EXPECT_EQ(left[static_cast<std::size_t>(480 + kLatencyFrames)], 0.5f);
+  EXPECT_EQ(bank.mixer().lateVoices(), 0u);
   EXPECT_EQ(soundingFrames(), 100u) << "once, to its end";
 }
 
@@ -116,6 +117,7 @@ TEST_F(ClickBankTest, AVoiceAskedForTooLateStartsAtOnce) {
   const std::int64_t nextBuffer = bank.mixer().framesRendered();
   renderBuffer();
   EXPECT_EQ(firstSoundingFrame(), nextBuffer);
+  EXPECT_EQ(bank.mixer().lateVoices(), 1u);
 }
 
 TEST_F(ClickBankTest, FinishedVoicesAreReclaimedAtTheSlotsNextClick) {
