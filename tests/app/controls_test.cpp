@@ -12,6 +12,7 @@
 #include "app/group_frame.h"
 #include "app/hyperlink.h"
 #include "app/indicator_view.h"
+#include "paint_counter.h"
 #include "program_fixture.h"
 
 namespace tickwell {
@@ -251,13 +252,7 @@ TEST_F(ControlsTest, TheIndicatorTakesEachPicturesSizeAndDrawsItOpaque) {
 }
 
 TEST_F(ControlsTest, SettingTheSamePictureTwiceRepaintsTwiceAtOnce) {
-  struct PaintCounter : QObject {
-    int paints = 0;
-    bool eventFilter(QObject*, QEvent* event) override {
-      if (event->type() == QEvent::Paint) ++paints;
-      return false;
-    }
-  } counter;
+  testing::PaintCounter counter;
   widget(BeatIndicator)->installEventFilter(&counter);
   controls().showIndicatorImage(kSpeakerOffSlot);
   controls().showIndicatorImage(kSpeakerOffSlot);

@@ -2,6 +2,7 @@
 #include <QPointer>
 #include <QTimer>
 
+#include "paint_counter.h"
 #include "program_fixture.h"
 
 namespace tickwell {
@@ -45,13 +46,7 @@ TEST_F(WindowTest, EachPassDeliversPostedEventsDeferredDeletesAndRepaints) {
   QPointer<QObject> doomed = new QObject;
   doomed->deleteLater();
 
-  struct PaintCounter : QObject {
-    int paints = 0;
-    bool eventFilter(QObject*, QEvent* event) override {
-      if (event->type() == QEvent::Paint) ++paints;
-      return false;
-    }
-  } counter;
+  testing::PaintCounter counter;
   program.window().installEventFilter(&counter);
   program.window().update();  // as when another window uncovers it
   runPasses(3);
