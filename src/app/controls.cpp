@@ -8,10 +8,9 @@
 #include <QSignalBlocker>
 #include <QSlider>
 
-#include "app/indicator_view.h"
-#include "app/control_id.h"
 #include "app/group_frame.h"
 #include "app/hyperlink.h"
+#include "app/indicator_view.h"
 
 namespace tickwell {
 

@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdint>
 
+#include "app/control_id.h"
 #include "app/ui_event.h"
 #include "assets/indicator_images.h"
 #include "core/beat_clock.h"
@@ -42,7 +43,7 @@ class Controls final : public BeatSettingsSource {
   void setInitialStates();
 
   const IndicatorImages& images_;
-  std::array<QWidget*, 16> widgets_{};
+  std::array<QWidget*, kControlCount> widgets_{};
 };
 
 }  // namespace tickwell
