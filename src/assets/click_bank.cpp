@@ -1,6 +1,7 @@
 #include "assets/click_bank.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "assets/mixer_format.h"
 #include "assets/portaudio_output.h"
@@ -23,16 +24,22 @@ ClickBank::ClickBank() : ClickBank(openPortAudioOutput, steadyNanoseconds) {}
 ClickBank::ClickBank(OutputOpener openOutput, Clock clock)
     : openOutput_(std::move(openOutput)), clock_(std::move(clock)), mixer_(kOutputRate, kLatencyNs) {}
 
-ClickBank::Slot* ClickBank::slotAt(SoundSlot slot) {
+const ClickBank::Slot* ClickBank::slotAt(SoundSlot slot) const {
   return slot >= 0 && slot < kSlotCount ? &slots_[static_cast<std::size_t>(slot)] : nullptr;
 }
 
+ClickBank::Slot* ClickBank::slotAt(SoundSlot slot) {
+  return const_cast<Slot*>(std::as_const(*this).slotAt(slot));
+}
+
 bool ClickBank::hasSound(SoundSlot slot) const {
-  return slot >= 0 && slot < kSlotCount && slots_[static_cast<std::size_t>(slot)].sound != nullptr;
+  const Slot* held = slotAt(slot);
+  return held && held->sound != nullptr;
 }
 
 std::size_t ClickBank::voiceCount(SoundSlot slot) const {
-  return slot >= 0 && slot < kSlotCount ? slots_[static_cast<std::size_t>(slot)].voices.size() : 0;
+  const Slot* held = slotAt(slot);
+  return held ? held->voices.size() : 0;
 }
 
 bool ClickBank::openAudioOutput() {

@@ -53,6 +53,7 @@ class ClickBank {
   };
 
   Slot* slotAt(SoundSlot slot);
+  const Slot* slotAt(SoundSlot slot) const;
   void reclaimRetired();
 
   OutputOpener openOutput_;
